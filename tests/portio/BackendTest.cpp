@@ -2,6 +2,7 @@
 #include "synth/portio/PpdevPortIo.h"
 #include "synth/portio/RecordingPortIo.h"
 #include "synth/portio/TracePortIo.h"
+#include "tests/support/TempDir.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -14,17 +15,7 @@ namespace orvane {
 namespace {
 
 namespace fs = std::filesystem;
-
-class TempDir {
-public:
-    TempDir()
-    {
-        std::string pattern = (fs::temp_directory_path() / "orvane-test-XXXXXX").string();
-        path = ::mkdtemp(pattern.data());
-    }
-    ~TempDir() { fs::remove_all(path); }
-    fs::path path;
-};
+using test::TempDir;
 
 void writeFile(const fs::path& path, const std::string& text)
 {
