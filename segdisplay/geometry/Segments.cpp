@@ -97,8 +97,9 @@ SegmentPolygons hexSegments(const GeometryProperties& properties, const DigitCel
     const double theta = angle / 180.0 * kPi;
     const int sx = near((-len - 2.0 * s) * std::cos(theta));
     const int sy = near((len + 2.0 * s) * std::sin(theta));
-    // The slant moves the lower segments left by sx per half height; the top bar starts four
-    // times that to the right so that the character stays inside its cell.
+    // Slanted, the top bar has no inset of a twelfth of the height: it starts four lower-half
+    // shifts (sx) right of the cell's edge instead, so that a right-leaning character keeps its
+    // lower segments near the cell.
     const Polygon a = hexBar(left - 4.0 * sx, near(yTop), len, h);
     const Polygon b = moved(rotatePolygon(a, angle + 180.0), -s, s);
     out.set(Segment::A, a);

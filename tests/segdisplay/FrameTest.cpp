@@ -3,6 +3,7 @@
 #include "segdisplay/geometry/Captions.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace glintar
 {
@@ -93,6 +94,21 @@ TEST(DrawFrame, RingsOfNoWidthAreLeftOut)
             roles.push_back(shape.role);
         EXPECT_EQ(roles, c.roles) << c.outLine << "/" << c.border << "/" << c.inLine;
     }
+}
+
+// Widths far beyond half the control (a loaded form is not range-checked) still give every ring
+// half, saturated rather than wrapped around.
+TEST(DrawFrame, OverlappingRingsAreStillPainted)
+{
+    GeometryProperties p;
+    p.outLineWidth = 1000;
+    p.borderWidth = std::numeric_limits<int>::max();
+    p.inLineWidth = std::numeric_limits<int>::max();
+    const Shapes shapes = drawFrame(p);
+    ASSERT_EQ(shapes.size(), 6u);
+    // The inline's upper-left half ends at (t - 1, t - 1), far beyond any pixel.
+    EXPECT_EQ(std::get<Polygon>(shapes[3].outline)[3],
+              (Point{std::numeric_limits<int>::max(), std::numeric_limits<int>::max()}));
 }
 
 TEST(BackPictureRect, InsideAllThreeRings)
