@@ -7,7 +7,7 @@
 namespace orvane::layout {
 
 // Where everything sits on the main window, in twips of its client area.
-inline const QSize kWindow{twips(10560), twips(4185)};
+inline const QSize kWindow{twipsToPixels(10560), twipsToPixels(4185)};
 
 inline const QRect kPwrPanel = twipsRect(360, 600, 780, 2520);
 inline const QRect kPwrButton = twipsRect(450, 680, 600, 600);

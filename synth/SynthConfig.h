@@ -2,7 +2,8 @@
 
 #include <string_view>
 
-namespace orvane {
+namespace orvane
+{
 
 // The top eight bits of every serial load word: W39..W33 always 0, W32 the AD9851's 6x
 // reference-clock multiplier enable.
@@ -18,6 +19,8 @@ struct SynthConfig {
     bool x6 = false; // the AD9851's 6x multiplier selected in the Reference Oscillator dialog
     std::string_view controlPrefix = kPrefixAllZero;
     short outputMultiplier = 1;
+
+    friend bool operator==(const SynthConfig&, const SynthConfig&) = default;
 };
 
 } // namespace orvane

@@ -1,0 +1,3 @@
+#include "BandsLog.h"
+
+Q_LOGGING_CATEGORY(lcBands, "orvane.bands")
