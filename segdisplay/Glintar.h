@@ -25,6 +25,7 @@ namespace glintar
 {
 
 class Clock;
+class GlintarPrivate;
 class PropertyBag;
 
 // What the widget has painted since it was created or the counters were reset: the partial
@@ -274,8 +275,8 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-    class Private;
-    std::unique_ptr<Private> d;
+    friend class GlintarPrivate;
+    std::unique_ptr<GlintarPrivate> const d;
 };
 
 } // namespace glintar
