@@ -85,6 +85,7 @@ void GlintarPrivate::layoutCells()
     geo.clientWidth = q->width();
     geo.clientHeight = q->height();
     cells = glintar::layoutCells(geo);
+    laidOutFor = q->size();
 }
 
 bool GlintarPrivate::ensureBacking()
