@@ -111,6 +111,10 @@ void Glintar::paintEvent(QPaintEvent* event)
 void Glintar::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    // Rendering a hidden widget sends it resize events of the size it already has; only a real
+    // change of size lays out and repaints.
+    if (d->laidOutFor == size() && d->backing.size() == size() * devicePixelRatioF())
+        return;
     d->resizeBacking();
     if (d->geo.ledBitNum != 0) {
         d->layoutCells();

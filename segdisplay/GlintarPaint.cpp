@@ -35,8 +35,7 @@ public:
                     // The outline pen reaches one pixel right of and below each point.
                     bounds |= QRect(points[i], QSize(1, 1));
                 }
-                m_painter.setPen(QPen(colour, 1));
-                m_painter.setBrush(colour);
+                use(colour);
                 m_painter.drawPolygon(points, static_cast<int>(polygon->size()));
                 m_dirty |= bounds;
             } else {
@@ -51,6 +50,16 @@ public:
     QRect dirty() const { return m_dirty; }
 
 private:
+    // Consecutive shapes mostly share a colour; switching pen and brush is not free.
+    void use(const QColor& colour)
+    {
+        if (colour == m_colour)
+            return;
+        m_colour = colour;
+        m_painter.setPen(QPen(colour, 1));
+        m_painter.setBrush(colour);
+    }
+
     OleColor colourFor(ColourRole role) const
     {
         switch (role) {
@@ -71,6 +80,7 @@ private:
     QPainter& m_painter;
     const GlintarPrivate& m_d;
     QRect m_dirty;
+    QColor m_colour; // invalid: nothing set yet
 };
 
 std::string shownText(char ch)
@@ -85,6 +95,7 @@ void GlintarPrivate::layoutCells()
     geo.clientWidth = q->width();
     geo.clientHeight = q->height();
     cells = glintar::layoutCells(geo);
+    laidOutFor = q->size();
 }
 
 bool GlintarPrivate::ensureBacking()

@@ -111,6 +111,7 @@ public:
     int fontID = 0;
 
     std::vector<DigitCell> cells;
+    QSize laidOutFor; // the client size of the last layout
     OleColor litColor = kDefaultLedOnColor;
     OleColor blinkPhase = 0;
     bool runMode = true;

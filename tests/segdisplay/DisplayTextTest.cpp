@@ -2,6 +2,8 @@
 
 #include "segdisplay/DisplayText.h"
 
+#include "segdisplay/geometry/CharacterTable.h"
+
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -98,6 +100,57 @@ TEST(BuildTimeText, EachDateTypeOrdersTheDateAndAppendsTheTime)
     EXPECT_EQ(buildTimeText(7, t), "2000-07-2509:18:34");
     EXPECT_EQ(buildTimeText(0, DateTime{2024, 1, 2, 0, 5, 7}), "00:05:07");
     EXPECT_EQ(buildTimeText(1, DateTime{987, 12, 31, 23, 59, 59}), "0987-12-3123:59:59");
+}
+
+using glintar::drawText;
+using glintar::TextStep;
+
+bool drawable(char c)
+{
+    return glintar::litSegments(static_cast<unsigned char>(c)).has_value();
+}
+
+TextStep cell(int index, char ch)
+{
+    return {TextStep::Kind::Character, index, ch};
+}
+
+TextStep point(int index, char ch)
+{
+    return {TextStep::Kind::Point, index, ch};
+}
+
+// Blank cells from `from` down to 0, as the walk paints them.
+std::vector<TextStep> withBlanks(std::vector<TextStep> steps, int from)
+{
+    for (int i = from; i >= 0; --i)
+        steps.push_back(cell(i, ' '));
+    return steps;
+}
+
+TEST(DrawText, PlacesTheTextFromTheRightWithPointsInTheGaps)
+{
+    // The point lands right of the cell the 2 fills.
+    EXPECT_EQ(drawText("12.5", 9, drawable),
+              withBlanks({cell(8, '5'), point(7, '.'), cell(7, '2'), cell(6, '1')}, 5));
+    // A character without a segment form takes no cell.
+    EXPECT_EQ(drawText("a#b", 3, drawable), withBlanks({cell(2, 'b'), cell(1, 'a')}, 0));
+    EXPECT_EQ(
+        drawText("12:34", 7, drawable),
+        withBlanks({cell(6, '4'), cell(5, '3'), point(4, ':'), cell(4, '2'), cell(3, '1')}, 2));
+    // Only points: all three in the gap right of the last cell, every cell blank.
+    EXPECT_EQ(drawText("...", 3, drawable),
+              withBlanks({point(2, '.'), point(2, '.'), point(2, '.')}, 2));
+}
+
+TEST(DrawText, DropsWhatDoesNotFitOnTheLeftAndCopesWithNoCells)
+{
+    const auto steps = drawText("1234567890", 9, drawable);
+    ASSERT_EQ(steps.size(), 9u);
+    EXPECT_EQ(steps.front(), cell(8, '0'));
+    EXPECT_EQ(steps.back(), cell(0, '2'));
+    EXPECT_TRUE(drawText("12", 0, drawable).empty());
+    EXPECT_EQ(drawText("", 2, drawable), withBlanks({}, 1));
 }
 
 } // namespace
