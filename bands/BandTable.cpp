@@ -23,8 +23,18 @@ std::string BandTable::writeBandFile(int n) const
 
 std::string BandTable::deleteBand(int n)
 {
-    slot(n) = BandConfig{};
-    return writeBandFile(n);
+    return replaceSlot(n, BandConfig{});
+}
+
+std::string BandTable::replaceSlot(int n, const BandConfig& band)
+{
+    // The table keeps what the file keeps: a failed write leaves both as they were.
+    const BandConfig previous = slot(n);
+    slot(n) = band;
+    std::string error = writeBandFile(n);
+    if (!error.empty())
+        slot(n) = previous;
+    return error;
 }
 
 } // namespace orvane

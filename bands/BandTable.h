@@ -24,7 +24,9 @@ public:
     // else a line for the user.
     std::string readBandFile(int n);
     std::string writeBandFile(int n) const;
-    // Empties slot n (number 0, blank name, no frequencies, no memories) and writes it.
+    // Puts `band` into slot n and writes it; when the write fails, slot n keeps its old record.
+    std::string replaceSlot(int n, const BandConfig& band);
+    // Empties slot n (number 0, blank name, no frequencies, no memories) the same way.
     std::string deleteBand(int n);
 
 private:

@@ -70,7 +70,8 @@ void PanelFace::paintEvent(QPaintEvent*)
            "DDS  VARIABLE  FREQUENCY  OSCILLATOR", 9, QColor(0xa8, 0xae, 0xb4));
     legend(p, QRect(kKeyPadPanel.left(), 18, kKeyPadPanel.width(), 18), "FREQUENCY", 9, kAccent);
     legend(p, QRect(kButtonPanel.left(), 18, kButtonPanel.width(), 18), "MEMORY", 9, kAccent);
-    legend(p, QRect(kPwrPanel.left() - 8, 18, kPwrPanel.width() + 16, 18), "MODE", 9, kAccent);
+    legend(p, QRect(kPwrPanel.left() - 8, kPwrPanel.top() - 17, kPwrPanel.width() + 16, 16), "MODE", 9,
+           kAccent);
 
     recess(p, kPwrPanel, 6);
     recess(p, kKeyPadPanel, 6);
@@ -79,11 +80,8 @@ void PanelFace::paintEvent(QPaintEvent*)
     // The display window: a black bezel around the pale green glass.
     const QRect bezel = kGreyDisplayBox.adjusted(-5, -5, 5, 5);
     recess(p, bezel, 8);
+    // Flat, so the display and the text areas laid over it blend into one glass.
     p.fillRect(kGreyDisplayBox, kDisplayGreen);
-    QLinearGradient glare(kGreyDisplayBox.topLeft(), kGreyDisplayBox.bottomLeft());
-    glare.setColorAt(0, QColor(255, 255, 255, 0));
-    glare.setColorAt(1, QColor(0, 60, 0, 18));
-    p.fillRect(kGreyDisplayBox, glare);
 
     legend(p, QRect(kGreyDisplayBox.left(), kGreyDisplayBox.bottom() + 8,
                     kGreyDisplayBox.width(), 16),

@@ -12,6 +12,7 @@
 // The widget paints into a backing image that persists between paints (kept at the screen's
 // device-pixel ratio); a new Value repaints only the cells whose character changed.
 
+#include "segdisplay/PropertyBag.h"
 #include "segdisplay/glintar_export.h"
 
 #include <QFont>
@@ -26,7 +27,6 @@ namespace glintar
 
 class Clock;
 class GlintarPrivate;
-class PropertyBag;
 
 // What the widget has painted since it was created or the counters were reset: the partial
 // repaint's economy made visible.
@@ -231,18 +231,18 @@ public:
     // (0x68030012 is Value, 0x68030021 BlinkEnabled). A put goes through the property's setter
     // with its checks; it returns false for an unknown or read-only id or a value that cannot be
     // read as the property's type. A get of an unknown id gives an invalid QVariant.
-    QVariant propertyById(qint32 dispId) const;
-    bool setPropertyById(qint32 dispId, const QVariant& value);
+    Q_INVOKABLE QVariant propertyById(qint32 dispId) const;
+    Q_INVOKABLE bool setPropertyById(qint32 dispId, const QVariant& value);
     // The methods by dispatch id (ShowAbout, RunClock, Refresh, LocateAngle); invalid QVariant
     // for an unknown id or missing arguments, the result of LocateAngle, else true.
-    QVariant invokeById(qint32 dispId, const QVariantList& arguments = {});
+    Q_INVOKABLE QVariant invokeById(qint32 dispId, const QVariantList& arguments = {});
 
     // Saving: every persisted key, leaving out those equal to their defaults.
     void writeProperties(PropertyBag& bag) const;
     // Loading: values are stored as they are, without the setters' checks; a value that cannot
     // be read as its property's type is skipped. Then the timers follow the state and the
     // control lays out and repaints.
-    void readProperties(const PropertyBag& bag);
+    Q_INVOKABLE void readProperties(const glintar::PropertyBag& bag);
 
     PaintCounters paintCounters() const;
     void resetPaintCounters();

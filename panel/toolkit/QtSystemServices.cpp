@@ -5,7 +5,7 @@
 
 namespace orvane {
 
-QtSystemServices::QtSystemServices(QWidget* parent) : QObject(parent), m_parent(parent) {}
+QtSystemServices::QtSystemServices(QWidget* parent) : m_parent(parent) {}
 
 void QtSystemServices::beep() { QApplication::beep(); }
 

@@ -14,6 +14,8 @@ class QtSystemServices final : public QObject, public SystemServices {
     Q_OBJECT
 public:
     explicit QtSystemServices(QWidget* parent);
+    // The window the boxes are centred on.
+    void setParentWindow(QWidget* window) { m_parent = window; }
     void beep() override;
     Answer ask(const QString& title, const QString& text, Icon icon, Buttons buttons) override;
     void notify(const QString& text) override { emit noticed(text); }
