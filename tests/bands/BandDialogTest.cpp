@@ -203,7 +203,7 @@ TEST_F(BandDialogTest, NumbersAreReadLenientlyAndRoundedToWholeHertz)
     for (const Case& c : cases) {
         ConfApp* dialog = dialogs.configureBand(9);
         type(dialog, "Text2", QString::fromLatin1(c.typed));
-        click(dialog, "AppConfigDone");
+        QTest::keyClick(text(dialog, "Text2"), Qt::Key_Return); // Enter saves
         settle();
         EXPECT_EQ(readBandFile(bandFilePath(dir.path, 9)).startFreq, c.stored) << c.typed;
     }
@@ -400,16 +400,18 @@ TEST_F(BandDialogTest, NumberBeyondThirtyTwoBitsIsRefusedNamingTheField)
 
 TEST_F(BandDialogTest, CancelAndTheCloseBoxWriteNothing)
 {
-    for (bool closeBox : {false, true}) {
+    enum class Way { CancelButton, CloseBox, Escape };
+    for (Way way : {Way::CancelButton, Way::CloseBox, Way::Escape}) {
         QPointer<ConfApp> dialog = dialogs.configureBand(11);
         type(dialog, "Text1", "Twenty");
         type(dialog, "Text2", "14000000");
-        if (closeBox)
-            dialog->close();
-        else
-            click(dialog, "CancelConf");
+        switch (way) {
+        case Way::CancelButton: click(dialog, "CancelConf"); break;
+        case Way::CloseBox: dialog->close(); break;
+        case Way::Escape: QTest::keyClick(text(dialog, "Text2"), Qt::Key_Escape); break;
+        }
         settle();
-        EXPECT_FALSE(dialog);
+        EXPECT_FALSE(dialog) << static_cast<int>(way);
     }
     EXPECT_FALSE(fs::exists(bandFilePath(dir.path, 11)));
     EXPECT_TRUE(host.calls.empty());
