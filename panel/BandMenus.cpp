@@ -33,7 +33,8 @@ QString latin1(const std::string& bytes)
 
 } // namespace
 
-BandMenus::BandMenus(FrontPanel& panel, QMenu& bandMenu) : QObject(&panel), m_panel(panel)
+BandMenus::BandMenus(FrontPanel& panel, QMenu& bandMenu)
+    : QObject(&panel), m_panel(panel), m_dialogs(panel.bands, *this, panel.system, &panel)
 {
     for (std::size_t kind = 0; kind < 4; ++kind) {
         QMenu* submenu = bandMenu.addMenu(kSubmenus[kind].caption);
@@ -47,8 +48,8 @@ BandMenus::BandMenus(FrontPanel& panel, QMenu& bandMenu) : QObject(&panel), m_pa
     for (int n = 1; n <= BandTable::kSlots; ++n) {
         showBandAbsent(n);
         connect(loadItem(n), &QAction::triggered, this, [this, n] { loadBand(n); });
-        connect(newItem(n), &QAction::triggered, this, [this, n] { emit newBandRequested(n); });
-        connect(editItem(n), &QAction::triggered, this, [this, n] { emit editBandRequested(n); });
+        connect(newItem(n), &QAction::triggered, this, [this, n] { m_dialogs.configureBand(n); });
+        connect(editItem(n), &QAction::triggered, this, [this, n] { m_dialogs.editBand(n); });
         connect(deleteItem(n), &QAction::triggered, this, [this, n] { deleteBand(n); });
     }
 }
@@ -108,6 +109,23 @@ void BandMenus::showActivatedOffset()
 {
     m_panel.offsetBox->setText(QString::fromStdString(
         activatedOffsetText(m_panel.band.bandOffsetOn, m_panel.band.bandOffset)));
+}
+
+void BandMenus::activateEditedBand(const EditedBandActivation& edited)
+{
+    ActiveBandRegisters& band = m_panel.band;
+    band.activeBand = edited.activeBand;
+    band.activeBandName = edited.activeBandName.toLatin1().toStdString();
+    m_panel.setWindowTitle(edited.activeBandName);
+    band.bandStart = edited.bandStart;
+    band.bandEnd = edited.bandEnd;
+    band.bandOffset = edited.bandOffset;
+    band.bandCorrection = edited.bandCorrection;
+    m_panel.offsetBox->setText(edited.offsetBoxText);
+    m_panel.setDisplayValue(edited.displayValue);
+    m_panel.vfoFreqMHz = edited.vfoFreqMHz;
+    m_panel.displayRegister->setDecPoint();
+    m_panel.displayRegister->doTheMath();
 }
 
 void BandMenus::loadBand(int n)

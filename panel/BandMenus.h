@@ -1,5 +1,8 @@
 #pragma once
 
+#include "bands/BandDialogHost.h"
+#include "bands/BandDialogs.h"
+
 #include <QObject>
 
 #include <array>
@@ -14,7 +17,7 @@ class FrontPanel;
 
 // The Band menu's Load, New, Edit and Delete submenus, one entry per slot, and what they do to
 // the band table and the active band.
-class BandMenus : public QObject {
+class BandMenus : public QObject, public BandDialogHost {
     Q_OBJECT
 public:
     BandMenus(FrontPanel& panel, QMenu& bandMenu);
@@ -23,7 +26,7 @@ public:
     void loadBandTable();
     // Slot n's four entries: enabled Load/Edit/Delete captioned with the band name, or only New
     // enabled, captioned "Band #n".
-    void showBandPresent(int n, const QString& caption);
+    void showBandPresent(int n, const QString& caption) override;
     void showBandAbsent(int n);
     // Makes slot n the active band from the table, without reading its file and without sending.
     void activateBand(int n);
@@ -35,22 +38,22 @@ public:
     void storeMemoryCell();
     // The offset line a band activation writes (its visibility is left alone).
     void showActivatedOffset();
+    // The Edit dialog's Save: its band becomes the active one as typed, and is sent.
+    void activateEditedBand(const EditedBandActivation& edited) override;
+
+    BandDialogs& dialogs() { return m_dialogs; }
 
     QAction* loadItem(int n) const { return m_items[0][index(n)]; }
     QAction* newItem(int n) const { return m_items[1][index(n)]; }
     QAction* editItem(int n) const { return m_items[2][index(n)]; }
     QAction* deleteItem(int n) const { return m_items[3][index(n)]; }
 
-signals:
-    // New and Edit entries: the band dialogs open from here.
-    void newBandRequested(int n);
-    void editBandRequested(int n);
-
 private:
     static std::size_t index(int n) { return static_cast<std::size_t>(n - 1); }
     void reportFileError(const std::string& error);
 
     FrontPanel& m_panel;
+    BandDialogs m_dialogs;
     // Load, New, Edit, Delete.
     std::array<std::array<QAction*, 15>, 4> m_items{};
 };

@@ -10,6 +10,8 @@
 #include "PowerUnit.h"
 #include "StartupShutdown.h"
 #include "SynthConfigMenus.h"
+#include "bands/AboutBox.h"
+#include "bands/HelpForm.h"
 #include "bands/SettingsKeys.h"
 #include "bands/SettingsStore.h"
 #include "panel/toolkit/PushKey.h"
@@ -279,6 +281,8 @@ void FrontPanel::connectKeys()
             [this](bool pressed) { power->standbyClick(pressed); });
     connect(mnupgmautohide, &QAction::triggered, this, [this] { power->autoHideMenuClick(); });
     connect(mnuViewOffset, &QAction::triggered, this, [this] { displayRegister->toggleOffsetView(); });
+    connect(mnuDDSHelp, &QAction::triggered, this, [this] { HelpForm::showManual(this); });
+    connect(mnuAbout, &QAction::triggered, this, [this] { showAbout(this); });
     connect(mnuViewTuneWord, &QAction::toggled, text1, &QWidget::setVisible);
     connect(mnuViewBinary, &QAction::toggled, text2, &QWidget::setVisible);
 }

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 #include <fstream>
 #include <iterator>
@@ -113,6 +115,30 @@ TEST_F(Bands, StoringAMemoryCellWritesTheActiveBandsFile)
     p().bandMenus->storeMemoryCell();
     EXPECT_FALSE(p().state.memoryWriteMode);
     EXPECT_EQ(readBandFile(bandFilePath(bandFolder(), 3)).memCell(20), 7074000);
+}
+
+TEST_F(Bands, EditSaveOfAnotherBandMakesItActiveAndSendsItsStartOnTheOldBandLines)
+{
+    writeSetting("App_Number", "3");
+    start();
+    switchOn();
+    takeWrites();
+    p().bandMenus->editItem(1)->trigger();
+    auto* dialog = p().findChild<QWidget*>("EditApp");
+    ASSERT_NE(dialog, nullptr);
+    auto* start = dialog->findChild<QLineEdit*>("Text2");
+    start->selectAll();
+    QTest::keyClicks(start, "1810000");
+    click(dialog->findChild<QPushButton*>("AppConfigDone"));
+
+    EXPECT_EQ(display(), 1810000);
+    EXPECT_EQ(p().band.activeBand, 1);
+    EXPECT_EQ(p().band.bandStart, 1810000);
+    EXPECT_EQ(p().windowTitle(), "160m                ");
+    EXPECT_EQ(takeWrites().size(), 124u);
+    EXPECT_EQ(card().tuningWord(), 77738908u) << "1.81 MHz from a 100 MHz clock";
+    EXPECT_EQ(card().bandLines(), 3) << "the band lines keep the previous band's code";
+    EXPECT_EQ(readBandFile(bandFilePath(bandFolder(), 1)).startFreq, 1810000);
 }
 
 TEST_F(Bands, DecimalSeparatorsFollowTheValuesSize)
