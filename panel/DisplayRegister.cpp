@@ -39,6 +39,7 @@ void DisplayRegister::showRangeError(std::int32_t limit)
     m_panel.overUnderFlowBox->setText("Out of Range");
     m_panel.overUnderFlowBox->show();
     m_refusalShown = false;
+    m_panel.glintar1->announce(QStringLiteral("Out of Range"));
 }
 
 void DisplayRegister::clearRangeError()

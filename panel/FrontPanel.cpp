@@ -4,6 +4,7 @@
 #include "ChoiceMenu.h"
 #include "DisplayControl.h"
 #include "DisplayRegister.h"
+#include "KeyboardUnit.h"
 #include "KeypadUnit.h"
 #include "PanelFace.h"
 #include "PanelLayout.h"
@@ -147,7 +148,9 @@ FrontPanel::FrontPanel(const Environment& environment, QWidget* parent)
     mnuAbout->setObjectName("mnuAbout");
 
     lifecycle = std::make_unique<StartupShutdown>(*this);
+    keyboard = new KeyboardUnit(*this);
     connectKeys();
+    setTabOrder();
 
     statusBar()->setSizeGripEnabled(false);
     setFixedSize(layout::kWindow.width(),
@@ -264,6 +267,17 @@ void FrontPanel::buildMenus()
     mnuProgram = menuBar()->addMenu("&Program");
     mnuProgram->setObjectName("mnuProgram");
     mnupgmautohide = checkable(mnuProgram, "mnupgmautohide", "AutoHide");
+}
+
+void FrontPanel::setTabOrder()
+{
+    // Left column, keypad by rows, then the memory column: the order the face reads in.
+    std::vector<QWidget*> order = {pwrButton, standbyButton, scanButton, sweepButton};
+    for (int index : {0, 1, 2, 11, 3, 4, 5, 12, 6, 7, 8, 13, 9, 10})
+        order.push_back(keyPad[static_cast<std::size_t>(index)]);
+    order.insert(order.end(), {stepButton, memoryButton, mwButton});
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void FrontPanel::connectKeys()

@@ -24,6 +24,7 @@ class ChoiceMenu;
 class Clock;
 class DisplayControl;
 class DisplayRegister;
+class KeyboardUnit;
 class KeypadUnit;
 class LatchKey;
 class PortIo;
@@ -104,6 +105,7 @@ public:
     std::unique_ptr<DisplayRegister> displayRegister;
     std::unique_ptr<PowerUnit> power;
     std::unique_ptr<KeypadUnit> keypad;
+    KeyboardUnit* keyboard = nullptr;
     std::unique_ptr<BandMenus> bandMenus;
     std::unique_ptr<SynthConfigMenus> synthMenus;
     std::unique_ptr<ChoiceMenu> dwellMenu;
@@ -137,6 +139,7 @@ private:
     void buildFace();
     void buildMenus();
     void connectKeys();
+    void setTabOrder();
     bool m_closing = false;
 };
 
