@@ -93,13 +93,3 @@ BENCHMARK(GlintarValueChangeAndRender)->Unit(benchmark::kMicrosecond);
 BENCHMARK(QLCDNumberValueChangeAndRender)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -107,13 +107,3 @@ BENCHMARK(UpClick)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(DigitAndEnter)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,16 +6,8 @@
 namespace orvane::test {
 namespace {
 
-class Keyboard : public PanelTest {
+class Keyboard : public PoweredPanelTest {
 protected:
-    void SetUp() override
-    {
-        writeBand(1, bandRecord(1, "40m", 7000000, 7300000));
-        writeSetting("Last_Frequency", "7040000");
-        start();
-        switchOn();
-        takeWrites();
-    }
     // Keys go to whatever has the focus on the panel, as they would for a user.
     QWidget* focus() { return p().keyPad[0]; }
     void keys(const char* text) { QTest::keyClicks(focus(), text); }

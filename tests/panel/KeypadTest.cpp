@@ -5,16 +5,8 @@
 namespace orvane::test {
 namespace {
 
-class Keypad : public PanelTest {
+class Keypad : public PoweredPanelTest {
 protected:
-    void SetUp() override
-    {
-        writeBand(1, bandRecord(1, "40m", 7000000, 7300000));
-        writeSetting("Last_Frequency", "7040000");
-        start();
-        switchOn();
-        takeWrites();
-    }
     void setDisplayAndRegister(double hz)
     {
         type(std::to_string(static_cast<long long>(hz)));

@@ -115,4 +115,18 @@ protected:
     std::optional<FrontPanel> panel;
 };
 
+// The panel switched on, on a 40 m band (7,000,000..7,300,000 Hz) at 7,040,000 Hz, with the
+// writes of the power-on already taken.
+class PoweredPanelTest : public PanelTest {
+protected:
+    void SetUp() override
+    {
+        writeBand(1, bandRecord(1, "40m", 7000000, 7300000));
+        writeSetting("Last_Frequency", "7040000");
+        start();
+        switchOn();
+        takeWrites();
+    }
+};
+
 } // namespace orvane::test
