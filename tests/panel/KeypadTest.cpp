@@ -1,6 +1,8 @@
 #include "PanelFixture.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace orvane::test {
 namespace {
@@ -170,6 +172,23 @@ TEST_F(Keypad, TuningDuringAnErrorIsAcceptedWhileTheDisplayKeepsBlinking)
     EXPECT_EQ(p().state.vfoRegister, 7299990);
     EXPECT_TRUE(p().glintar1->blinkEnabled());
     EXPECT_EQ(takeWrites().size(), 124u);
+}
+
+TEST_F(Keypad, ViewMenuShowsTheTuningWordAndTheSerialLoadWord)
+{
+    EXPECT_FALSE(p().text1->isVisible());
+    p().mnuViewTuneWord->trigger();
+    p().mnuViewBinary->trigger();
+    EXPECT_TRUE(p().text1->isVisible());
+    EXPECT_TRUE(p().mnuViewTuneWord->isChecked());
+    EXPECT_EQ(p().text1->text(), "302365697");
+    EXPECT_EQ(p().text2->text(), "0000000000010010000001011011110000000001");
+    click(key(KeypadUnit::kUp));
+    EXPECT_EQ(p().text1->text(), "302366127") << "follows every load";
+    p().mnuViewTuneWord->trigger();
+    EXPECT_FALSE(p().text1->isVisible());
+    EXPECT_FALSE(p().mnuViewTuneWord->isChecked());
+    EXPECT_TRUE(p().text2->isVisible());
 }
 
 TEST_F(Keypad, TooltipsFollowTheMode)
