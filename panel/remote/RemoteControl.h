@@ -31,7 +31,6 @@ public:
 
     RemoteServer& server() { return *m_server; }
     RemoteControlDialog& dialog() { return *m_dialog; }
-    QAction& menuItem() { return *m_menuItem; }
 
 private:
     void optionsChanged();
