@@ -18,9 +18,9 @@ RemoteControl::RemoteControl(QWidget& window, QMenu& programMenu, SettingsStore&
     : QObject(&window), m_store(store), m_server(new RemoteServer(rig, clock, this)),
       m_dialog(new RemoteControlDialog(&window))
 {
-    m_menuItem = programMenu.addAction(tr("&Remote Control..."));
-    m_menuItem->setObjectName(QStringLiteral("mnuRemoteControl"));
-    connect(m_menuItem, &QAction::triggered, m_dialog, [this] {
+    QAction* item = programMenu.addAction(tr("&Remote Control..."));
+    item->setObjectName(QStringLiteral("mnuRemoteControl"));
+    connect(item, &QAction::triggered, m_dialog, [this] {
         m_dialog->show();
         m_dialog->raise();
         m_dialog->activateWindow();

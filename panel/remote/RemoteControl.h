@@ -2,7 +2,6 @@
 
 #include <QObject>
 
-class QAction;
 class QMenu;
 class QWidget;
 
@@ -39,7 +38,6 @@ private:
     SettingsStore& m_store;
     RemoteServer* m_server;
     RemoteControlDialog* m_dialog;
-    QAction* m_menuItem;
 };
 
 } // namespace orvane
