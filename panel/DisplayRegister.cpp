@@ -63,6 +63,7 @@ void DisplayRegister::doTheMath()
     LoadResult& load = m_panel.lastLoad;
     load = orvane::doTheMath(m_panel.vfoFreqMHz, m_panel.config, m_panel.link);
     if (load.sent()) {
+        m_panel.lastLoadedHz = m_panel.displayHertz();
         m_panel.text1->setText(QString::number(load.tuningWord, 'f', 0));
         m_panel.text2->setText(QString::fromStdString(load.serialLoadWord));
     }

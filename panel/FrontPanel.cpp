@@ -9,12 +9,14 @@
 #include "PanelFace.h"
 #include "PanelLayout.h"
 #include "PowerUnit.h"
+#include "RemoteTuning.h"
 #include "StartupShutdown.h"
 #include "SynthConfigMenus.h"
 #include "bands/AboutBox.h"
 #include "bands/HelpForm.h"
 #include "bands/SettingsKeys.h"
 #include "bands/SettingsStore.h"
+#include "panel/remote/RemoteControl.h"
 #include "panel/toolkit/PushKey.h"
 #include "panel/toolkit/SystemServices.h"
 
@@ -139,6 +141,9 @@ FrontPanel::FrontPanel(const Environment& environment, QWidget* parent)
     sweepRateMenu = std::make_unique<ChoiceMenu>(*sweep, "mnuSweepRate", "R&ate", rates, settings,
                                                  settings_keys::kSweepTime, 1,
                                                  [this](int ms) { state.sweepRate = ms; });
+
+    remoteTuning = std::make_unique<RemoteTuning>(*this);
+    remote = new RemoteControl(*this, *mnuProgram, settings, *remoteTuning, clock);
 
     mnuHelp = menuBar()->addMenu("&Help");
     mnuHelp->setObjectName("mnuHelp");

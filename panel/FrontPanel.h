@@ -30,6 +30,8 @@ class LatchKey;
 class PortIo;
 class PowerUnit;
 class PushKey;
+class RemoteControl;
+class RemoteTuning;
 class SettingsStore;
 class StartupShutdown;
 class SynthConfigMenus;
@@ -62,6 +64,7 @@ public:
     PortLink link;
     double vfoFreqMHz = 0;
     LoadResult lastLoad;
+    std::int32_t lastLoadedHz = 0; // the display value of the last load that went out
 
     // Services.
     Clock& clock;
@@ -112,6 +115,8 @@ public:
     std::unique_ptr<ChoiceMenu> sweepStepMenu;
     std::unique_ptr<ChoiceMenu> sweepRateMenu;
     std::unique_ptr<StartupShutdown> lifecycle;
+    std::unique_ptr<RemoteTuning> remoteTuning;
+    RemoteControl* remote = nullptr;
 
     // The display register's value, and the register as a whole number of hertz (nearest, ties
     // to even).

@@ -7,6 +7,7 @@
 #include "KeypadUnit.h"
 #include "PowerUnit.h"
 #include "SynthConfigMenus.h"
+#include "panel/remote/RemoteControl.h"
 #include "bands/SettingsKeys.h"
 #include "bands/SettingsStore.h"
 #include "panel/toolkit/PushKey.h"
@@ -74,6 +75,8 @@ void StartupShutdown::startUp()
         p.bandMenus->showActivatedOffset();
     }
     p.setDisplayValue(p.settings.readDouble(settings_keys::kLastFrequency, 1000));
+
+    p.remote->restore();
 
     // Switched off: only PWR (and SCAN MEM, as after a power-off) answer.
     FrontPanel::setEnabled(p.keypadKeys(), false);

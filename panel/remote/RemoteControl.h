@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+
+class QMenu;
+class QWidget;
+
+namespace orvane {
+
+class Clock;
+class RemoteControlDialog;
+class RemoteRig;
+class RemoteServer;
+class SettingsStore;
+
+// The Program menu's "Remote Control..." item, its dialog and the server behind it. Options are
+// saved the moment they change and the server follows them at once.
+class RemoteControl : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kDefaultPort = 4532;
+
+    // Adds the item to `programMenu`; this object, the dialog and the server belong to `window`.
+    // `rig`, `store` and `clock` must outlive the window.
+    RemoteControl(QWidget& window, QMenu& programMenu, SettingsStore& store, RemoteRig& rig,
+                  Clock& clock);
+
+    // Start-up: reads the stored options and starts serving when remote control is on.
+    void restore();
+
+    RemoteServer& server() { return *m_server; }
+    RemoteControlDialog& dialog() { return *m_dialog; }
+
+private:
+    void optionsChanged();
+    void follow();
+
+    SettingsStore& m_store;
+    RemoteServer* m_server;
+    RemoteControlDialog* m_dialog;
+};
+
+} // namespace orvane
