@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -127,7 +129,8 @@ QPushButton* PropertyPage::addColour(QFormLayout& form, const char* name, const 
 {
     auto* button = new QPushButton(this);
     button->setObjectName(QLatin1String(name));
-    button->setMinimumWidth(80);
+    button->setMinimumWidth(150);
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(button, &QPushButton::clicked, this, [this, button, write] {
         commonDialog().setColor(colourFace(button));
         if (!commonDialog().pickColor())
@@ -200,8 +203,16 @@ PropertyPage::Fraction PropertyPage::addFraction(QFormLayout& form, const char* 
 void PropertyPage::setColourFace(QPushButton* button, OleColor colour)
 {
     button->setProperty(kColourProperty, colour);
-    const QColor face = toQColor(colour, button->palette());
-    button->setStyleSheet(QStringLiteral("background-color: %1;").arg(face.name()));
+    // A swatch and the colour's value: a system colour shows as what it paints now.
+    QPixmap swatch(40, 14);
+    swatch.fill(toQColor(colour, button->palette()));
+    QPainter(&swatch).drawRect(swatch.rect().adjusted(0, 0, -1, -1));
+    button->setIcon(QIcon(swatch));
+    button->setIconSize(swatch.size());
+    button->setText((colour & kSystemColourFlag)
+                        ? QStringLiteral("System %1").arg(colour & ~kSystemColourFlag)
+                        : QStringLiteral("0x") +
+                              QStringLiteral("%1").arg(colour, 6, 16, QLatin1Char('0')).toUpper());
 }
 
 OleColor PropertyPage::colourFace(const QPushButton* button)
