@@ -1,4 +1,4 @@
-#include "DesignerWindow.h"
+#include "segdisplay/demo/DesignerWindow.h"
 
 #include "segdisplay/ControlRegistry.h"
 #include "segdisplay/Glintar.h"

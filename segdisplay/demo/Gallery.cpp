@@ -1,6 +1,6 @@
 // The gallery: one display per mode and look, each set up through its properties.
 
-#include "Gallery.h"
+#include "segdisplay/demo/Gallery.h"
 
 #include "segdisplay/ControlRegistry.h"
 #include "segdisplay/Glintar.h"

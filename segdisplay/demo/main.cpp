@@ -6,8 +6,8 @@
 //   --screenshot file.png                paint the window once into a PNG and exit
 //   --pages-screenshots folder           save each property page as a PNG and exit
 
-#include "DesignerWindow.h"
-#include "Gallery.h"
+#include "segdisplay/demo/DesignerWindow.h"
+#include "segdisplay/demo/Gallery.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -4,6 +4,7 @@
 #include "segdisplay/styles/StyleFile.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace glintar::styles {
 namespace {
@@ -134,6 +135,11 @@ struct Corruption {
     std::size_t offset;
     std::string bytes;
 };
+
+void PrintTo(const Corruption& c, std::ostream* out)
+{
+    *out << c.what;
+}
 
 class CorruptStyleFile : public testing::TestWithParam<Corruption> {};
 
