@@ -3,8 +3,8 @@
 #include "segdisplay/Glintar.h"
 
 #include "segdisplay/GlintarPrivate.h"
+#include "segdisplay/pages/FrmAbout.h"
 
-#include <QMessageBox>
 #include <cmath>
 
 namespace glintar
@@ -763,12 +763,7 @@ qint32 Glintar::hWnd() const
 void Glintar::showAbout()
 {
     delete d->about;
-    auto* box = new QMessageBox(
-        QMessageBox::Information, tr("About Glintar"),
-        tr("<b>Glintar</b> %1<br>A seven-segment LED display for numbers, the time and date, "
-           "and short texts.<br>Part of Orvane.")
-            .arg(QStringLiteral(GLINTAR_VERSION)),
-        QMessageBox::Ok, this);
+    auto* box = new FrmAbout(this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     d->about = box;

@@ -13,7 +13,7 @@
 #include <QRegion>
 #include <vector>
 
-class QMessageBox;
+class QDialog;
 class QPainter;
 
 namespace glintar
@@ -118,7 +118,7 @@ public:
 
     QImage backing;
     PaintCounters counters;
-    QPointer<QMessageBox> about;
+    QPointer<QDialog> about;
     bool releaseEndsDoubleClick = false;
 };
 
