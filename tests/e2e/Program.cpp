@@ -32,7 +32,8 @@ std::vector<std::pair<int, int>> portWrites(const std::vector<TraceLine>& trace)
     return writes;
 }
 
-Program::Program(const std::string& binary, const std::map<std::string, std::string>& environment)
+Program::Program(const std::string& binary, const std::map<std::string, std::string>& environment,
+                 const std::vector<std::string>& arguments)
 {
     std::string pattern = (fs::temp_directory_path() / "orvane-output-XXXXXX").string();
     const int outputFd = ::mkstemp(pattern.data());
@@ -51,12 +52,16 @@ Program::Program(const std::string& binary, const std::map<std::string, std::str
         envp.push_back(v.data());
     envp.push_back(nullptr);
 
+    std::vector<char*> argv = {const_cast<char*>(binary.c_str())};
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+
     m_pid = ::fork();
     if (m_pid == 0) {
         ::dup2(outputFd, 1);
         ::dup2(outputFd, 2);
-        char* argv[] = {const_cast<char*>(binary.c_str()), nullptr};
-        ::execve(binary.c_str(), argv, envp.data());
+        ::execve(binary.c_str(), argv.data(), envp.data());
         ::_exit(127);
     }
     ::close(outputFd);

@@ -24,7 +24,8 @@ std::vector<std::pair<int, int>> portWrites(const std::vector<TraceLine>& trace)
 
 class Program {
 public:
-    Program(const std::string& binary, const std::map<std::string, std::string>& environment);
+    Program(const std::string& binary, const std::map<std::string, std::string>& environment,
+            const std::vector<std::string>& arguments = {});
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
