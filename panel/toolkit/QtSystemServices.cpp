@@ -1,13 +1,23 @@
 #include "QtSystemServices.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QMessageBox>
+
+Q_LOGGING_CATEGORY(lcPanel, "orvane.panel")
 
 namespace orvane {
 
 QtSystemServices::QtSystemServices(QWidget* parent) : m_parent(parent) {}
 
 void QtSystemServices::beep() { QApplication::beep(); }
+
+void QtSystemServices::notify(const QString& text)
+{
+    // Also on the terminal, for whoever started the program from one.
+    qCInfo(lcPanel).noquote() << text;
+    emit noticed(text);
+}
 
 SystemServices::Answer QtSystemServices::ask(const QString& title, const QString& text, Icon icon,
                                              Buttons buttons)

@@ -18,7 +18,7 @@ public:
     void setParentWindow(QWidget* window) { m_parent = window; }
     void beep() override;
     Answer ask(const QString& title, const QString& text, Icon icon, Buttons buttons) override;
-    void notify(const QString& text) override { emit noticed(text); }
+    void notify(const QString& text) override;
 
 signals:
     void noticed(const QString& text);
