@@ -10,6 +10,7 @@
 #include "panel/toolkit/Timer.h"
 
 #include <QLabel>
+
 #include <algorithm>
 
 namespace orvane {

@@ -11,6 +11,7 @@
 #include "panel/toolkit/Timer.h"
 
 #include <QLabel>
+
 #include <algorithm>
 
 namespace orvane {

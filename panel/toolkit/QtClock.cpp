@@ -2,9 +2,11 @@
 
 #include <QSocketNotifier>
 #include <QTimer>
+
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+
 #include <sys/timerfd.h>
 #include <unistd.h>
 
