@@ -71,6 +71,16 @@ QLabel* textArea(QWidget* parent, const char* name, const QRect& place, const QS
     return box;
 }
 
+// The boxes are sized for the designed face; a wider substitute steps down until the widest
+// text fits, rather than losing its last character.
+void fitWidestText(QLabel* box, const QString& widest)
+{
+    QFont font = box->font();
+    while (font.pointSize() > 6 && QFontMetrics(font).horizontalAdvance(widest) > box->width())
+        font.setPointSize(font.pointSize() - 1);
+    box->setFont(font);
+}
+
 QPixmap commaPicture(const QSize& size)
 {
     QPixmap picture(size);
@@ -178,6 +188,7 @@ void FrontPanel::buildFace()
     overUnderFlowBox = textArea(face, "OverUnderFlowBox", layout::kOverUnderFlowBox, " ", true);
     overUnderFlowBox->setAlignment(Qt::AlignCenter);
     memoryBox = textArea(face, "MemoryBox", layout::kMemoryBox, " ");
+    fitWidestText(memoryBox, "Mem 020");
     offsetBox = textArea(face, "OffsetBox", layout::kOffsetBox, " ");
     for (QLabel* area : {standByBox, sweepBox, stepBox, overUnderFlowBox, memoryBox, offsetBox})
         area->setAccessibleName(area->objectName());

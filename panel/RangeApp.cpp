@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
 #include <optional>
 
 namespace orvane {
@@ -22,28 +23,33 @@ RangeApp::RangeApp(ActiveBandRegisters& band, SystemServices& system, QWidget* p
     setWindowTitle("Sweep Range");
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsToPixels(4680), twipsToPixels(3030));
+    // Set on each control: under the panel's style sheet a dialog's font does not reach them.
     QFont font;
     font.setFamilies({"MS Sans Serif", "DejaVu Sans", "Sans Serif"});
     font.setPointSize(12);
     font.setBold(true);
-    setFont(font);
 
-    auto label = [this](const char* name, const char* text, const QRect& place) {
+    auto label = [this, font](const char* name, const char* text, const QRect& place) {
         auto* l = new QLabel(text, this);
         l->setObjectName(name);
         l->setGeometry(place);
+        l->setFont(font);
+        // A substitute face may run wider than the designed box; there is room up to the field.
+        l->resize(std::max(place.width(), l->sizeHint().width()), place.height());
         return l;
     };
-    auto field = [this](const char* name, std::int32_t hertz, const QRect& place) {
+    auto field = [this, font](const char* name, std::int32_t hertz, const QRect& place) {
         auto* f = new QLineEdit(QString::number(hertz), this);
         f->setObjectName(name);
         f->setGeometry(place);
+        f->setFont(font);
         return f;
     };
-    auto button = [this](const char* name, const char* text, const QRect& place) {
+    auto button = [this, font](const char* name, const char* text, const QRect& place) {
         auto* b = new QPushButton(text, this);
         b->setObjectName(name);
         b->setGeometry(place);
+        b->setFont(font);
         return b;
     };
     query2 = label("Query2", "Start Frequency", twipsRect(240, 480, 2055, 375));
