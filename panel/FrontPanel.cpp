@@ -6,11 +6,14 @@
 #include "DisplayRegister.h"
 #include "KeyboardUnit.h"
 #include "KeypadUnit.h"
+#include "MemoryUnit.h"
 #include "PanelFace.h"
 #include "PanelLayout.h"
 #include "PowerUnit.h"
 #include "RemoteTuning.h"
+#include "ScanUnit.h"
 #include "StartupShutdown.h"
+#include "SweepUnit.h"
 #include "SynthConfigMenus.h"
 #include "bands/AboutBox.h"
 #include "bands/HelpForm.h"
@@ -71,6 +74,16 @@ QLabel* textArea(QWidget* parent, const char* name, const QRect& place, const QS
     return box;
 }
 
+// The boxes are sized for the designed face; a wider substitute steps down until the widest
+// text fits, rather than losing its last character.
+void fitWidestText(QLabel* box, const QString& widest)
+{
+    QFont font = box->font();
+    while (font.pointSize() > 6 && QFontMetrics(font).horizontalAdvance(widest) > box->width())
+        font.setPointSize(font.pointSize() - 1);
+    box->setFont(font);
+}
+
 QPixmap commaPicture(const QSize& size)
 {
     QPixmap picture(size);
@@ -105,6 +118,9 @@ FrontPanel::FrontPanel(const Environment& environment, QWidget* parent)
     displayRegister = std::make_unique<DisplayRegister>(*this);
     power = std::make_unique<PowerUnit>(*this);
     keypad = std::make_unique<KeypadUnit>(*this);
+    memory = std::make_unique<MemoryUnit>(*this);
+    scan = std::make_unique<ScanUnit>(*this);
+    sweep = std::make_unique<SweepUnit>(*this);
     bandMenus = std::make_unique<BandMenus>(*this, *mnuApplication);
     synthMenus = std::make_unique<SynthConfigMenus>(*this, *mnuProgram, settings, config, [this] {
         displayRegister->calcVfoFreq();
@@ -121,26 +137,18 @@ FrontPanel::FrontPanel(const Environment& environment, QWidget* parent)
     dwellMenu = std::make_unique<ChoiceMenu>(*mnuProgram, "mnuScanDwell", "&Memory Scan Dwell Time",
                                              dwell, settings, settings_keys::kDwellSetting, 1000,
                                              [this](int ms) { state.dwellTime = ms; });
-    QMenu* sweep = mnuProgram->addMenu("&Sweep");
-    sweep->setObjectName("mnuSweep");
-    mnuSweepRange = sweep->addAction("&Range");
+    QMenu* sweepMenu = mnuProgram->addMenu("&Sweep");
+    sweepMenu->setObjectName("mnuSweep");
+    mnuSweepRange = sweepMenu->addAction("&Range");
     mnuSweepRange->setObjectName("mnuSweepRange");
-    const ChoiceMenu::Choices steps = {{
-        {"mnuSweep1Hz", "&1 Hz", 1},        {"mnuSweep10Hz", "&10 Hz", 10},
-        {"mnuSweep100Hz", "&100 Hz", 100},  {"mnuSweep1Khz", "&1 KHz", 1000},
-        {"mnuSweep10Khz", "&10 KHz", 10000}, {"mnuSweep100Khz", "&100 KHz", 100000},
-    }};
-    sweepStepMenu = std::make_unique<ChoiceMenu>(*sweep, "mnuSweepStep", "&Step", steps, settings,
+    sweepStepMenu = std::make_unique<ChoiceMenu>(*sweepMenu, "mnuSweepStep", "&Step",
+                                                 SweepUnit::stepChoices(), settings,
                                                  settings_keys::kSweepStep, 1,
-                                                 [this](int hz) { state.sweepStepSize = hz; });
-    const ChoiceMenu::Choices rates = {{
-        {"mnuStep1ms", "&Sweep Step/1 msec", 1},     {"mnuStep10ms", "&Sweep Step/10 msec", 10},
-        {"mnuStep100ms", "&Sweep Step/100 msec", 100}, {"mnuStep250ms", "&Sweep Step/250 msec", 250},
-        {"mnuStep500ms", "&Sweep Step/500 msec", 500}, {"mnuStepSec", "&Sweep Step/1 sec", 1000},
-    }};
-    sweepRateMenu = std::make_unique<ChoiceMenu>(*sweep, "mnuSweepRate", "R&ate", rates, settings,
+                                                 [this](int hz) { sweep->setStepSize(hz); });
+    sweepRateMenu = std::make_unique<ChoiceMenu>(*sweepMenu, "mnuSweepRate", "R&ate",
+                                                 SweepUnit::rateChoices(), settings,
                                                  settings_keys::kSweepTime, 1,
-                                                 [this](int ms) { state.sweepRate = ms; });
+                                                 [this](int ms) { sweep->setRate(ms); });
 
     remoteTuning = std::make_unique<RemoteTuning>(*this);
     remote = new RemoteControl(*this, *mnuProgram, settings, *remoteTuning, clock);
@@ -188,6 +196,7 @@ void FrontPanel::buildFace()
     overUnderFlowBox = textArea(face, "OverUnderFlowBox", layout::kOverUnderFlowBox, " ", true);
     overUnderFlowBox->setAlignment(Qt::AlignCenter);
     memoryBox = textArea(face, "MemoryBox", layout::kMemoryBox, " ");
+    fitWidestText(memoryBox, "Mem 020");
     offsetBox = textArea(face, "OffsetBox", layout::kOffsetBox, " ");
     for (QLabel* area : {standByBox, sweepBox, stepBox, overUnderFlowBox, memoryBox, offsetBox})
         area->setAccessibleName(area->objectName());
@@ -298,6 +307,14 @@ void FrontPanel::connectKeys()
     connect(pwrButton, &QAbstractButton::clicked, this, [this] { power->pwrClick(); });
     connect(standbyButton, &QAbstractButton::clicked, this,
             [this](bool pressed) { power->standbyClick(pressed); });
+    connect(memoryButton, &QAbstractButton::clicked, this,
+            [this](bool pressed) { memory->memoryClick(pressed); });
+    connect(mwButton, &QAbstractButton::clicked, this, [this] { memory->mwClick(); });
+    connect(scanButton, &QAbstractButton::clicked, this,
+            [this](bool pressed) { scan->scanClick(pressed); });
+    connect(sweepButton, &QAbstractButton::clicked, this,
+            [this](bool pressed) { sweep->sweepClick(pressed); });
+    connect(mnuSweepRange, &QAction::triggered, this, [this] { sweep->showRange(); });
     connect(mnupgmautohide, &QAction::triggered, this, [this] { power->autoHideMenuClick(); });
     connect(mnuViewOffset, &QAction::triggered, this, [this] { displayRegister->toggleOffsetView(); });
     connect(mnuDDSHelp, &QAction::triggered, this, [this] { HelpForm::showManual(this); });

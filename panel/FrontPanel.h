@@ -27,19 +27,22 @@ class DisplayRegister;
 class KeyboardUnit;
 class KeypadUnit;
 class LatchKey;
+class MemoryUnit;
 class PortIo;
 class PowerUnit;
 class PushKey;
 class RemoteControl;
 class RemoteTuning;
+class ScanUnit;
 class SettingsStore;
 class StartupShutdown;
 class SynthConfigMenus;
+class SweepUnit;
 class SystemServices;
 
 // The main window: the instrument's face with its display, keys and menus. It owns the panel's
 // shared state; what each key and menu does lives in the feature units (power, keypad, display
-// register, bands, start-up and shutdown), each in a file of its own.
+// register, memory, scan, sweep, bands, start-up and shutdown), each in a file of its own.
 class FrontPanel : public QMainWindow {
     Q_OBJECT
 public:
@@ -109,6 +112,9 @@ public:
     std::unique_ptr<PowerUnit> power;
     std::unique_ptr<KeypadUnit> keypad;
     KeyboardUnit* keyboard = nullptr;
+    std::unique_ptr<MemoryUnit> memory;
+    std::unique_ptr<ScanUnit> scan;
+    std::unique_ptr<SweepUnit> sweep;
     std::unique_ptr<BandMenus> bandMenus;
     std::unique_ptr<SynthConfigMenus> synthMenus;
     std::unique_ptr<ChoiceMenu> dwellMenu;

@@ -2,6 +2,7 @@
 
 #include "DisplayRegister.h"
 #include "FrontPanel.h"
+#include "MemoryUnit.h"
 #include "PowerUnit.h"
 #include "StepTable.h"
 #include "bands/SettingsKeys.h"
@@ -75,6 +76,14 @@ void KeypadUnit::enter()
     PanelState& s = m_panel.state;
     const ActiveBandRegisters& band = m_panel.band;
     s.digitCount = 0;
+    if (s.memoryWriteMode) {
+        m_panel.memory->store();
+        return;
+    }
+    if (s.memorySelectMode) {
+        m_panel.memory->commit();
+        return;
+    }
     const double v = m_panel.displayValue();
     if (v > band.bandEnd) {
         s.overRange = true;
@@ -92,6 +101,8 @@ void KeypadUnit::enter()
 
 void KeypadUnit::clear()
 {
+    if (m_panel.state.memoryWriteMode)
+        m_panel.memory->abortWrite();
     m_panel.displayRegister->clearRangeError();
     m_panel.setDisplayValue(m_panel.state.vfoRegister);
     m_panel.displayRegister->setDecPoint();
@@ -104,7 +115,14 @@ void KeypadUnit::mouseDown(int index, MouseButton button)
     if (m_panel.state.standbyOn)
         return;
     m_panel.power->holdAutoHideForKey();
-    if (index == kUp || index == kDown)
+    if (index != kUp && index != kDown)
+        return;
+    // In both memory modes any button steps the cell once, without repeat; V>M comes first.
+    if (m_panel.state.memoryWriteMode)
+        m_panel.memory->stepWriteIndex(index == kUp);
+    else if (m_panel.memoryButton->isPressed())
+        m_panel.memory->stepReadIndex(index == kUp);
+    else
         tune(index, button);
 }
 

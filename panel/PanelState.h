@@ -18,6 +18,8 @@ struct PanelState {
     std::int32_t dwellTime = 1000;
     std::int32_t sweepStepSize = 1;
     std::int32_t sweepRate = 1;
+    std::string sweepStepCaption; // "Sweep 1 Hz" .. "Sweep 100 kHz"; empty for a step off the menu
+    std::string sweepRateCaption; // "/msec" .. "/Sec"; empty for a rate off the menu
     bool keyHeld = false;
     bool standbyOn = false;
     bool standbyTextShown = false;
@@ -26,6 +28,7 @@ struct PanelState {
     bool powerOn = false;
     bool memorySelectMode = false;
     bool memoryWriteMode = false;
+    bool sweepStepDue = false; // the next sweep step may be taken
     bool autoHideOn = true;
     int autoHideDelay = 60000;
 };

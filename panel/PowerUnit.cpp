@@ -4,6 +4,9 @@
 #include "DisplayRegister.h"
 #include "FrontPanel.h"
 #include "KeypadUnit.h"
+#include "MemoryUnit.h"
+#include "ScanUnit.h"
+#include "SweepUnit.h"
 #include "StepTable.h"
 #include "bands/BandConfig.h"
 #include "bands/SettingsKeys.h"
@@ -75,6 +78,7 @@ void PowerUnit::switchOn()
     // The freshly powered chip gets an all-zero word at once, the frequency half a second later.
     p.link.loadZeroWord();
     p.state.memReadIndex = 1;
+    p.memory->powerOn();
     p.glintar1->announce(QStringLiteral("Power on"));
 }
 
@@ -103,6 +107,9 @@ void PowerUnit::switchOff()
     p.commaBox[1]->hide();
     stopTimers();
     p.keypad->stopTimers();
+    p.scan->stopTimer();
+    p.sweep->stopTimer();
+    p.memory->powerOff();
     p.state.standbyOn = false;
     p.state.standbyTextShown = false;
     for (QWidget* area : {static_cast<QWidget*>(p.memoryBox), static_cast<QWidget*>(p.offsetBox),

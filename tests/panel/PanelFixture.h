@@ -19,6 +19,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 
 namespace orvane::test {
@@ -95,6 +96,8 @@ protected:
     double display() { return p().displayValue(); }
     // The daughtercard on LPT1 as it decoded every write so far.
     const SimulatedCard& card() { return port.sim.card(888); }
+    // The frequency the card puts out with the default 100 MHz crystal, in whole hertz.
+    long long sentHz() { return std::llround(card().outputMHz(100.0) * 1e6); }
 
     // Records the writes and passes them to a simulated card.
     struct Port final : PortIo {

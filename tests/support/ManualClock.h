@@ -30,7 +30,7 @@ public:
             if (!next)
                 break;
             m_now = next->due();
-            next->rearm(m_now);
+            next->fired(m_now);
             if (next->onTick)
                 next->onTick();
         }
@@ -46,24 +46,44 @@ private:
         void setInterval(int milliseconds) override
         {
             m_interval = milliseconds;
+            m_dueMode = false;
             rearm(m_clock.m_now);
         }
         int interval() const override { return m_interval; }
         void setEnabled(bool enabled) override
         {
             m_enabled = enabled;
+            m_dueMode = false;
             rearm(m_clock.m_now);
         }
         bool isEnabled() const override { return m_enabled; }
+        void startAt(std::chrono::steady_clock::time_point due) override
+        {
+            // A moment already passed fires at the clock's next move, advance(0) included.
+            const auto at = std::chrono::ceil<std::chrono::milliseconds>(due.time_since_epoch());
+            m_due = std::max(m_clock.m_now, static_cast<long long>(at.count()));
+            m_enabled = true;
+            m_dueMode = true;
+        }
 
-        bool running() const { return m_enabled && m_interval > 0; }
+        bool running() const { return m_enabled && (m_dueMode || m_interval > 0); }
         long long due() const { return m_due; }
+        void fired(long long now)
+        {
+            if (m_dueMode) {
+                m_dueMode = false;
+                m_enabled = false;
+            } else {
+                rearm(now);
+            }
+        }
         void rearm(long long from) { m_due = from + m_interval; }
 
     private:
         ManualClock& m_clock;
         int m_interval = 0;
         bool m_enabled = false;
+        bool m_dueMode = false;
         long long m_due = 0;
     };
 

@@ -1,0 +1,89 @@
+#include "ScanUnit.h"
+
+#include "DisplayRegister.h"
+#include "FrontPanel.h"
+#include "MemoryCells.h"
+#include "MemoryUnit.h"
+#include "ModeControls.h"
+#include "PowerUnit.h"
+#include "panel/toolkit/PushKey.h"
+#include "panel/toolkit/Timer.h"
+
+#include <QLabel>
+
+#include <algorithm>
+
+namespace orvane {
+
+ScanUnit::ScanUnit(FrontPanel& panel) : m_panel(panel), m_timer6(panel.clock.createTimer())
+{
+    m_timer6->onTick = [this] {
+        m_timer6->stop();
+        scanNextCell();
+    };
+}
+
+ScanUnit::~ScanUnit() = default;
+
+void ScanUnit::scanClick(bool pressed)
+{
+    FrontPanel& p = m_panel;
+    const auto controls = controlsDisabledBy(p, PanelMode::Scan);
+    if (pressed) {
+        FrontPanel::setEnabled(controls, false);
+        p.state.vfoRegister = p.displayHertz();
+        p.state.memReadIndex = 0; // the first step looks at cell 1
+        scanNextCell();
+        p.power->holdAutoHideForKey();
+        return;
+    }
+    // A scan may run with the panel switched off; the keys of a dark panel stay dead then, and
+    // only PWR comes back.
+    if (p.state.powerOn)
+        FrontPanel::setEnabled(controls, true);
+    else
+        p.pwrButton->setEnabled(true);
+    m_timer6->stop();
+    // The scan stops on the cell shown; CLR returns to the frequency from before the scan.
+    p.memory->sendIfPositive();
+    p.displayRegister->setDecPoint();
+    p.memoryBox->hide();
+    p.power->armIdleHideAfterKey();
+}
+
+void ScanUnit::scanNextCell()
+{
+    FrontPanel& p = m_panel;
+    PanelState& s = p.state;
+    const bool haveBand = BandTable::validSlot(p.band.activeBand);
+    // Empty cells are passed over within this one step, so they cost no time.
+    bool found = false;
+    for (int examined = 0; examined < kMemoryCells && !found; ++examined) {
+        s.memReadIndex = cellAbove(s.memReadIndex);
+        found = !haveBand || p.bands.slot(p.band.activeBand).memCell(s.memReadIndex) != 0;
+    }
+    if (!found) {
+        m_timer6->start(kEmptyBandRecheckMs);
+        return;
+    }
+    // Without a valid band there is no cell to show: the display keeps its value and is sent
+    // again, once a dwell.
+    p.memory->showMemoryCell(s.memReadIndex);
+    FrontPanel::bringToFront(p.memoryBox);
+    p.memoryBox->show();
+    p.memory->sendIfPositive();
+    p.displayRegister->setDecPoint();
+    m_timer6->start(std::max(s.dwellTime, 1)); // a hand-edited dwell of 0 would stall the scan
+}
+
+void ScanUnit::stopTimer()
+{
+    m_timer6->stop();
+}
+
+bool ScanUnit::stepPending() const
+{
+    return m_timer6->isEnabled();
+}
+
+} // namespace orvane
