@@ -1,6 +1,7 @@
 #include "MemoryUnit.h"
 
 #include "BandMenus.h"
+#include "DisplayControl.h"
 #include "DisplayRegister.h"
 #include "FrontPanel.h"
 #include "MemoryCells.h"
@@ -30,6 +31,7 @@ void MemoryUnit::memoryClick(bool pressed)
     p.displayRegister->setDecPoint();
     p.power->holdAutoHideForKey();
     sendIfPositive();
+    p.glintar1->announce(QStringLiteral("Memory select"));
 }
 
 void MemoryUnit::releaseSteps()
@@ -45,6 +47,7 @@ void MemoryUnit::releaseSteps()
     p.displayRegister->setDecPoint();
     p.power->armIdleHideAfterKey();
     sendIfPositive();
+    p.glintar1->announce(QStringLiteral("Memory select off"));
 }
 
 void MemoryUnit::commit()
@@ -72,6 +75,7 @@ void MemoryUnit::mwClick()
     p.memoryBox->show();
     showMemoryCell(1);
     p.displayRegister->setDecPoint();
+    p.glintar1->announce(QStringLiteral("Write to memory"));
 }
 
 void MemoryUnit::showMemoryCell(int k)

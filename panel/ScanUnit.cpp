@@ -1,5 +1,6 @@
 #include "ScanUnit.h"
 
+#include "DisplayControl.h"
 #include "DisplayRegister.h"
 #include "FrontPanel.h"
 #include "MemoryCells.h"
@@ -35,6 +36,7 @@ void ScanUnit::scanClick(bool pressed)
         p.state.memReadIndex = 0; // the first step looks at cell 1
         scanNextCell();
         p.power->holdAutoHideForKey();
+        p.glintar1->announce(QStringLiteral("Scanning memory"));
         return;
     }
     // A scan may run with the panel switched off; the keys of a dark panel stay dead then, and
@@ -49,6 +51,7 @@ void ScanUnit::scanClick(bool pressed)
     p.displayRegister->setDecPoint();
     p.memoryBox->hide();
     p.power->armIdleHideAfterKey();
+    p.glintar1->announce(QStringLiteral("Scan stopped"));
 }
 
 void ScanUnit::scanNextCell()

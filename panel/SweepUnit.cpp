@@ -1,5 +1,6 @@
 #include "SweepUnit.h"
 
+#include "DisplayControl.h"
 #include "DisplayRegister.h"
 #include "FrontPanel.h"
 #include "ModeControls.h"
@@ -72,6 +73,7 @@ void SweepUnit::sweepClick(bool pressed)
         p.setDisplayValue(p.band.sweepStart);
         takeStep(true);
         p.power->holdAutoHideForKey();
+        p.glintar1->announce(QStringLiteral("Sweeping"));
         return;
     }
     // Nothing is sent: the output keeps the last step and the display its value.
@@ -80,6 +82,7 @@ void SweepUnit::sweepClick(bool pressed)
     p.stepBox->show();
     m_timer7->stop();
     p.power->armIdleHideAfterKey();
+    p.glintar1->announce(QStringLiteral("Sweep stopped"));
 }
 
 void SweepUnit::sweepNextStep()

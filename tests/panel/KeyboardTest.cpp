@@ -114,8 +114,20 @@ TEST_F(Keyboard, EveryKeyHasItsLegendForScreenReadersAndTabFollowsTheFace)
         order.push_back(w->accessibleName());
     EXPECT_EQ(order, (std::vector<QString>{"PWR", "STBY", "SCAN MEM", "SWP", "1", "2"}));
 
-    click(p().standbyButton);
-    EXPECT_EQ(p().glintar1->widget()->accessibleDescription(), "Standby");
+    // Each change of mode is announced, in the order a user makes them here.
+    struct Step {
+        QAbstractButton* key;
+        const char* announced;
+    };
+    for (const Step& step : {Step{p().standbyButton, "Standby"}, Step{p().standbyButton, "Active"},
+                             Step{p().memoryButton, "Memory select"},
+                             Step{p().memoryButton, "Memory select off"},
+                             Step{p().sweepButton, "Sweeping"}, Step{p().sweepButton, "Sweep stopped"},
+                             Step{p().scanButton, "Scanning memory"},
+                             Step{p().scanButton, "Scan stopped"}, Step{p().pwrButton, "Power off"}}) {
+        click(step.key);
+        EXPECT_EQ(p().glintar1->widget()->accessibleDescription(), step.announced);
+    }
 }
 
 } // namespace

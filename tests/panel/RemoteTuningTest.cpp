@@ -37,6 +37,22 @@ TEST_F(Remote, OutsideTheBandNothingChangesAndNothingBlinks)
     EXPECT_TRUE(takeWrites().empty());
 }
 
+TEST_F(Remote, EveryModeThatHoldsTheKeypadIsBusy)
+{
+    for (QAbstractButton* mode : {static_cast<QAbstractButton*>(p().memoryButton),
+                                  static_cast<QAbstractButton*>(p().scanButton),
+                                  static_cast<QAbstractButton*>(p().sweepButton),
+                                  static_cast<QAbstractButton*>(p().mwButton)}) {
+        SCOPED_TRACE(mode->objectName().toStdString());
+        click(mode);
+        EXPECT_TRUE(rig().isBusy());
+        EXPECT_EQ(rig().tuneAsEntered(7100000), Tune::Busy);
+        // Leave the mode: a second click, or CLR for V>M.
+        click(mode == p().mwButton ? key(KeypadUnit::kClear) : mode);
+        EXPECT_FALSE(rig().isBusy());
+    }
+}
+
 TEST_F(Remote, StandbyAndPowerOffAreBusy)
 {
     click(p().standbyButton);
