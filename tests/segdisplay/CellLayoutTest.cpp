@@ -10,7 +10,7 @@ namespace glintar
 namespace
 {
 
-using testing::frontPanelDisplay;
+using fixtures::frontPanelDisplay;
 
 std::vector<int> lefts(const std::vector<DigitCell>& cells)
 {

@@ -11,7 +11,7 @@ namespace glintar
 namespace
 {
 
-using testing::frontPanelDisplay;
+using fixtures::frontPanelDisplay;
 
 // The lit segments as letters a..g, "+" for the plus bar; "absent" for no table entry.
 std::string litLetters(char32_t character)

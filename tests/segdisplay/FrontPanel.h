@@ -2,7 +2,7 @@
 
 #include "segdisplay/geometry/GeometryProperties.h"
 
-namespace glintar::testing
+namespace glintar::fixtures
 {
 
 // The front panel's frequency display: 289 x 121 pixels, nine hexagon-segment cells in manual
@@ -32,4 +32,4 @@ inline GeometryProperties frontPanelDisplay()
     return p;
 }
 
-} // namespace glintar::testing
+} // namespace glintar::fixtures

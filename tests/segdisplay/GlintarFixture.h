@@ -3,6 +3,7 @@
 // What the widget suites share: a Glintar on a manual clock, the front panel's stored form, and
 // where a segment lies so a test can look at its pixels.
 
+#include "FrontPanel.h"
 #include "ManualClock.h"
 #include "segdisplay/Glintar.h"
 #include "segdisplay/PropertyBag.h"
@@ -54,21 +55,8 @@ inline PropertyBag frontPanelForm()
 // The same display as geometry sees it.
 inline GeometryProperties frontPanelGeometry()
 {
-    GeometryProperties g;
-    g.mode = 1;
+    GeometryProperties g = fixtures::frontPanelDisplay();
     g.dateType = 1;
-    g.ledBitNum = 9;
-    g.ledType = 0;
-    g.ledSize = 0.36;
-    g.ledX = 0.02;
-    g.ledY = 0.3;
-    g.segmentWidth = 5;
-    g.hSpace = 6;
-    g.decimalSize = 5;
-    g.decimalYOffset = 1;
-    g.borderWidth = g.outLineWidth = g.inLineWidth = 0;
-    g.clientWidth = 289;
-    g.clientHeight = 121;
     return g;
 }
 

@@ -11,7 +11,7 @@ namespace glintar
 namespace
 {
 
-using testing::frontPanelDisplay;
+using fixtures::frontPanelDisplay;
 
 Shape lit(Rect rect)
 {

@@ -19,7 +19,7 @@ void PrintTo(const Point& point, std::ostream* out)
 namespace
 {
 
-using testing::frontPanelDisplay;
+using fixtures::frontPanelDisplay;
 
 // Cell 0 of the front panel's display.
 const DigitCell kCell0{6, 36, 26, 44, {}};
