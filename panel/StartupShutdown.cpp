@@ -11,6 +11,7 @@
 #include "bands/SettingsKeys.h"
 #include "bands/SettingsStore.h"
 #include "panel/toolkit/PushKey.h"
+#include "panel/toolkit/SystemServices.h"
 #include "panel/toolkit/Twips.h"
 
 #include <QAction>
@@ -77,6 +78,8 @@ void StartupShutdown::startUp()
     p.setDisplayValue(p.settings.readDouble(settings_keys::kLastFrequency, 1000));
 
     p.remote->restore();
+    if (!p.remote->failure().isEmpty())
+        p.system.notify(p.remote->failure()); // not only in a dialog nobody has opened yet
 
     // Switched off: only PWR (and SCAN MEM, as after a power-off) answer.
     FrontPanel::setEnabled(p.keypadKeys(), false);

@@ -53,13 +53,15 @@ void RemoteControl::optionsChanged()
 void RemoteControl::follow()
 {
     const RemoteControlDialog::Options options = m_dialog->options();
+    m_failure.clear();
     if (!options.enabled) {
         m_server->close();
         m_dialog->showStatus(tr("Remote control is off."), false);
         return;
     }
     if (!m_server->listen(static_cast<quint16>(options.port), options.allowAll)) {
-        m_dialog->showStatus(m_server->errorText() + tr(" Remote control is not available."), true);
+        m_failure = m_server->errorText() + tr(" Remote control is not available.");
+        m_dialog->showStatus(m_failure, true);
         return;
     }
     m_dialog->showStatus(

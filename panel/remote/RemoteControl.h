@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class QMenu;
 class QWidget;
@@ -27,6 +28,8 @@ public:
 
     // Start-up: reads the stored options and starts serving when remote control is on.
     void restore();
+    // Why remote control is on but not serving (a port in use, say); empty when all is well.
+    QString failure() const { return m_failure; }
 
     RemoteServer& server() { return *m_server; }
     RemoteControlDialog& dialog() { return *m_dialog; }
@@ -36,6 +39,7 @@ private:
     void follow();
 
     SettingsStore& m_store;
+    QString m_failure;
     RemoteServer* m_server;
     RemoteControlDialog* m_dialog;
 };

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QScreen>
+#include <QTcpServer>
 
 namespace orvane::test {
 namespace {
@@ -66,6 +67,18 @@ TEST_F(Startup, RestoresTheSavedBandFrequencyAndChoices)
     p().close();
     EXPECT_EQ(settings.read("App_Number"), "3");
     EXPECT_EQ(settings.read("Last_Frequency"), "14100000");
+}
+
+TEST_F(Startup, ARemoteControlPortInUseIsToldAtOnce)
+{
+    QTcpServer other;
+    ASSERT_TRUE(other.listen(QHostAddress::LocalHost));
+    writeSetting("Remote_Enabled", "True");
+    writeSetting("Remote_Port", std::to_string(other.serverPort()));
+    start();
+    ASSERT_EQ(system.notices.size(), 1);
+    EXPECT_TRUE(system.notices[0].contains(QString::number(other.serverPort())))
+        << system.notices[0].toStdString();
 }
 
 TEST_F(Startup, NegativeSavedPositionIsCentred)
