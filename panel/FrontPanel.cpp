@@ -127,15 +127,9 @@ FrontPanel::FrontPanel(const Environment& environment, QWidget* parent)
         displayRegister->setDecPoint();
         displayRegister->doTheMath();
     });
-    const ChoiceMenu::Choices dwell = {{
-        {"mnuScan1sec", "&1 Sec.", 1000},   {"mnuScan2sec", "&2 Sec.", 2000},
-        {"mnuScan3sec", "&3 Sec.", 3000},   {"mnuScan4sec", "&4 Sec.", 4000},
-        {"mnuScan5sec", "&5 Sec.", 5000},   {"mnuScan6sec", "&6 Sec.", 6000},
-        {"mnuScan7sec", "&7 Sec.", 7000},   {"mnuScan8sec", "&8 Sec.", 8000},
-        {"mnuScan9sec", "&9 Sec.", 9000},   {"mnuScan10sec", "&10 Sec.", 10000},
-    }};
     dwellMenu = std::make_unique<ChoiceMenu>(*mnuProgram, "mnuScanDwell", "&Memory Scan Dwell Time",
-                                             dwell, settings, settings_keys::kDwellSetting, 1000,
+                                             ScanUnit::dwellChoices(), settings,
+                                             settings_keys::kDwellSetting, 1000,
                                              [this](int ms) { state.dwellTime = ms; });
     QMenu* sweepMenu = mnuProgram->addMenu("&Sweep");
     sweepMenu->setObjectName("mnuSweep");

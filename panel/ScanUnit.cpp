@@ -26,6 +26,17 @@ ScanUnit::ScanUnit(FrontPanel& panel) : m_panel(panel), m_timer6(panel.clock.cre
 
 ScanUnit::~ScanUnit() = default;
 
+ChoiceMenu::Choices ScanUnit::dwellChoices()
+{
+    return {
+        {"mnuScan1sec", "&1 Sec.", 1000}, {"mnuScan2sec", "&2 Sec.", 2000},
+        {"mnuScan3sec", "&3 Sec.", 3000}, {"mnuScan4sec", "&4 Sec.", 4000},
+        {"mnuScan5sec", "&5 Sec.", 5000}, {"mnuScan6sec", "&6 Sec.", 6000},
+        {"mnuScan7sec", "&7 Sec.", 7000}, {"mnuScan8sec", "&8 Sec.", 8000},
+        {"mnuScan9sec", "&9 Sec.", 9000}, {"mnuScan10sec", "&10 Sec.", 10000},
+    };
+}
+
 void ScanUnit::scanClick(bool pressed)
 {
     FrontPanel& p = m_panel;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChoiceMenu.h"
+
 #include <memory>
 
 namespace orvane {
@@ -17,6 +19,9 @@ public:
 
     explicit ScanUnit(FrontPanel& panel);
     ~ScanUnit();
+
+    // The items of Program > Memory Scan Dwell Time: 1 to 10 seconds.
+    static ChoiceMenu::Choices dwellChoices();
 
     // SCAN pressed or released by the user.
     void scanClick(bool pressed);
