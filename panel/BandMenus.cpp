@@ -5,6 +5,7 @@
 #include "KeypadUnit.h"
 #include "bands/BandConfig.h"
 #include "panel/toolkit/SystemServices.h"
+#include "panel/toolkit/Latin1.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -25,11 +26,6 @@ constexpr Submenu kSubmenus[4] = {
     {"mnuEditExisting", "&Edit", "mnuEditConf"},
     {"mnuDeleteApp", "&Delete", "mnuDelete"},
 };
-
-QString latin1(const std::string& bytes)
-{
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
 
 } // namespace
 
@@ -81,7 +77,7 @@ void BandMenus::loadBandTable()
         reportFileError(m_panel.bands.readBandFile(n));
         const BandConfig& band = m_panel.bands.slot(n);
         if (band.presentAtStart())
-            showBandPresent(n, latin1(band.bandName));
+            showBandPresent(n, fromLatin1(band.bandName));
     }
 }
 

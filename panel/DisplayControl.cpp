@@ -31,6 +31,9 @@ DisplayControl::DisplayControl(QWidget* parent, const QRect& place)
     : m_control(glintar::ControlRegistry::create(QStringLiteral("VarnokGlintar.Glintar"), parent))
 {
     Q_ASSERT(m_control);
+    const QMetaObject* type = m_control->metaObject();
+    m_put = type->method(type->indexOfMethod("setPropertyById(qint32,QVariant)"));
+    m_get = type->method(type->indexOfMethod("propertyById(qint32)"));
     m_control->setObjectName("Glintar1");
     m_control->setGeometry(place);
 
@@ -52,8 +55,8 @@ DisplayControl::DisplayControl(QWidget* parent, const QRect& place)
 void DisplayControl::put(qint32 dispId, const QVariant& value)
 {
     bool accepted = false;
-    QMetaObject::invokeMethod(m_control, "setPropertyById", Q_RETURN_ARG(bool, accepted),
-                              Q_ARG(qint32, dispId), Q_ARG(QVariant, value));
+    m_put.invoke(m_control, Qt::DirectConnection, Q_RETURN_ARG(bool, accepted),
+                 Q_ARG(qint32, dispId), Q_ARG(QVariant, value));
     if (!accepted)
         qCWarning(lcDisplay) << "Glintar1 refused property" << Qt::hex << dispId << value;
 }
@@ -61,8 +64,8 @@ void DisplayControl::put(qint32 dispId, const QVariant& value)
 QVariant DisplayControl::get(qint32 dispId) const
 {
     QVariant result;
-    QMetaObject::invokeMethod(m_control, "propertyById", Q_RETURN_ARG(QVariant, result),
-                              Q_ARG(qint32, dispId));
+    m_get.invoke(m_control, Qt::DirectConnection, Q_RETURN_ARG(QVariant, result),
+                 Q_ARG(qint32, dispId));
     return result;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaMethod>
 #include <QRect>
 #include <QString>
 
@@ -30,6 +31,9 @@ private:
     QVariant get(qint32 dispId) const;
 
     QWidget* m_control;
+    // Looked up once by name: the panel reads and writes the display several times a step.
+    QMetaMethod m_put;
+    QMetaMethod m_get;
 };
 
 } // namespace orvane

@@ -5,6 +5,7 @@
 #include "bands/BandConfig.h"
 #include "panel/toolkit/SystemServices.h"
 #include "synth/TuningWord.h"
+#include "panel/toolkit/Latin1.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -86,7 +87,7 @@ void DisplayRegister::showRefusal(bool refused)
         return;
     if (refused) {
         const std::string_view why = describe(m_panel.lastLoad.refusal);
-        box->setText(QString::fromLatin1(why.data(), static_cast<qsizetype>(why.size())));
+        box->setText(fromLatin1(why));
         FrontPanel::bringToFront(box);
         box->show();
         m_panel.system.notify(

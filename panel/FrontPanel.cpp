@@ -16,12 +16,14 @@
 #include "SweepUnit.h"
 #include "SynthConfigMenus.h"
 #include "bands/AboutBox.h"
+#include "bands/BandConfig.h"
 #include "bands/HelpForm.h"
 #include "bands/SettingsKeys.h"
 #include "bands/SettingsStore.h"
 #include "panel/remote/RemoteControl.h"
 #include "panel/toolkit/PushKey.h"
 #include "panel/toolkit/SystemServices.h"
+#include "panel/toolkit/Latin1.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -30,7 +32,8 @@
 #include <QPainter>
 #include <QStatusBar>
 
-#include <cmath>
+#include <algorithm>
+#include <limits>
 
 namespace orvane {
 
@@ -323,7 +326,9 @@ void FrontPanel::setDisplayValue(double hertz) { glintar1->setValue(hertz); }
 
 std::int32_t FrontPanel::displayHertz() const
 {
-    return static_cast<std::int32_t>(std::nearbyint(displayValue()));
+    // The display holds at most nine digits; anything beyond 32 bits is clamped, not undefined.
+    const double limit = std::numeric_limits<std::int32_t>::max();
+    return toHertz(std::clamp(displayValue(), -limit - 1, limit)).value_or(0);
 }
 
 void FrontPanel::setEnabled(std::initializer_list<QWidget*> controls, bool enabled)
@@ -349,7 +354,7 @@ void FrontPanel::bringToFront(QWidget* textArea) { textArea->raise(); }
 
 void FrontPanel::setCaptionFromBandName(const std::string& name)
 {
-    setWindowTitle(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    setWindowTitle(fromLatin1(name));
 }
 
 void FrontPanel::closeEvent(QCloseEvent* event)

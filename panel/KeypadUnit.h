@@ -36,12 +36,13 @@ public:
 
     // Resets the step to 10 Hz when the active band's upper limit no longer allows it.
     void applyStepLimit();
+    // StepIndex, and the step size and caption when the index is one of the list's.
+    void setStep(int stepIndex);
     // Ends auto-repeat (power-off).
     void stopTimers();
 
 private:
     void tune(int index, MouseButton button);
-    void setStep(int stepIndex);
 
     FrontPanel& m_panel;
     // UP by step, UP by 1 Hz, DN by step, DN by 1 Hz.

@@ -7,7 +7,6 @@
 #include "MemoryUnit.h"
 #include "ScanUnit.h"
 #include "SweepUnit.h"
-#include "StepTable.h"
 #include "bands/BandConfig.h"
 #include "bands/SettingsKeys.h"
 #include "bands/SettingsStore.h"
@@ -70,7 +69,7 @@ void PowerUnit::switchOn()
                            true);
     p.state.powerOn = true;
     p.state.stepIndex = p.settings.readInt16(settings_keys::kStepIndex, 1);
-    setStepFromIndex();
+    p.keypad->setStep(p.state.stepIndex); // an index outside the list changes nothing
     p.stepBox->show();
     p.state.vfoRegister = p.displayHertz();
     p.displayRegister->setDecPoint();
@@ -80,17 +79,6 @@ void PowerUnit::switchOn()
     p.state.memReadIndex = 1;
     p.memory->powerOn();
     p.glintar1->announce(QStringLiteral("Power on"));
-}
-
-void PowerUnit::setStepFromIndex()
-{
-    // A stored index outside the list changes neither the step nor its caption.
-    if (const auto step = tuningStep(m_panel.state.stepIndex)) {
-        m_panel.state.stepSize = step->size;
-        m_panel.state.stepCaption = std::string(step->caption);
-        m_panel.stepBox->setText(QString::fromLatin1(step->caption.data(),
-                                                     static_cast<qsizetype>(step->caption.size())));
-    }
 }
 
 void PowerUnit::switchOff()
@@ -112,9 +100,7 @@ void PowerUnit::switchOff()
     p.memory->powerOff();
     p.state.standbyOn = false;
     p.state.standbyTextShown = false;
-    for (QWidget* area : {static_cast<QWidget*>(p.memoryBox), static_cast<QWidget*>(p.offsetBox),
-                          static_cast<QWidget*>(p.standByBox), static_cast<QWidget*>(p.sweepBox),
-                          static_cast<QWidget*>(p.overUnderFlowBox)})
+    for (QLabel* area : {p.memoryBox, p.offsetBox, p.standByBox, p.sweepBox, p.overUnderFlowBox})
         area->hide();
     p.greyDisplayBox->show();
     p.greyDisplayBox->raise();

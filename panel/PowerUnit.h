@@ -44,7 +44,6 @@ private:
     void switchOn();
     void switchOff();
     void autoHideMinimise(Timer& expired);
-    void setStepFromIndex();
     QString minimisedCaption() const;
 
     FrontPanel& m_panel;

@@ -10,6 +10,7 @@
 #include "SweepSettings.h"
 #include "panel/toolkit/PushKey.h"
 #include "panel/toolkit/Timer.h"
+#include "panel/toolkit/Latin1.h"
 
 #include <QLabel>
 
@@ -25,11 +26,6 @@ ChoiceMenu::Choices choicesOf(std::span<const SweepChoice> menu)
     for (const SweepChoice& choice : menu)
         choices.push_back({choice.item, choice.caption, choice.value});
     return choices;
-}
-
-QString latin1(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -132,8 +128,8 @@ void SweepUnit::setRate(int milliseconds)
 
 void SweepUnit::showCaption()
 {
-    m_panel.sweepBox->setText(latin1(m_panel.state.sweepStepCaption) +
-                              latin1(m_panel.state.sweepRateCaption));
+    m_panel.sweepBox->setText(fromLatin1(m_panel.state.sweepStepCaption) +
+                              fromLatin1(m_panel.state.sweepRateCaption));
 }
 
 void SweepUnit::showRange()
