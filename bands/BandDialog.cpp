@@ -4,9 +4,11 @@
 #include "BandTable.h"
 #include "BandsLog.h"
 #include "ParseNumber.h"
+#include "panel/toolkit/Latin1.h"
 #include "panel/toolkit/SystemServices.h"
 #include "panel/toolkit/Twips.h"
 #include "synth/TuningWord.h"
+
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -129,8 +131,7 @@ BandDialog::BandDialog(const Kind& kind, int band, BandTable& table, BandDialogH
 
 void BandDialog::fill(const BandConfig& band)
 {
-    m_text1->setText(
-        QString::fromLatin1(band.bandName.data(), static_cast<qsizetype>(band.bandName.size())));
+    m_text1->setText(fromLatin1(band.bandName));
     m_text1->home(false); // the name, not the trailing spaces, in view
     m_text2->setText(QString::number(band.startFreq));
     m_text3->setText(QString::number(band.endFreq));
