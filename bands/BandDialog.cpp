@@ -9,7 +9,6 @@
 #include "panel/toolkit/Twips.h"
 #include "synth/TuningWord.h"
 
-
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
