@@ -163,6 +163,9 @@ FrontPanel::FrontPanel(const Environment& environment, QWidget* parent)
     setTabOrder();
 
     statusBar()->setSizeGripEnabled(false);
+    m_noticeLine = new QLabel(this);
+    m_noticeLine->setObjectName("NoticeLine");
+    statusBar()->addWidget(m_noticeLine, 1);
     setFixedSize(layout::kWindow.width(),
                  layout::kWindow.height() + menuBar()->sizeHint().height() +
                      statusBar()->sizeHint().height());
@@ -351,6 +354,11 @@ std::vector<QWidget*> FrontPanel::digitKeys() const
 }
 
 void FrontPanel::bringToFront(QWidget* textArea) { textArea->raise(); }
+
+void FrontPanel::showNotice(const QString& text)
+{
+    m_noticeLine->setText(text);
+}
 
 void FrontPanel::setCaptionFromBandName(const std::string& name)
 {

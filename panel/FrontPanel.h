@@ -139,6 +139,10 @@ public:
 
     // Shows a text area in front of the others that share its place.
     static void bringToFront(QWidget* textArea);
+    // A notice on the status line. It stays until the next one; a menu's hover text covers it
+    // only while the menu is open.
+    void showNotice(const QString& text);
+
     // The window caption from band-name bytes (single-byte Latin-1).
     void setCaptionFromBandName(const std::string& name);
 
@@ -151,6 +155,7 @@ private:
     void buildMenus();
     void connectKeys();
     void setTabOrder();
+    QLabel* m_noticeLine = nullptr;
     bool m_closing = false;
 };
 

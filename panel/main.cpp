@@ -11,7 +11,6 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
-#include <QStatusBar>
 
 int main(int argc, char* argv[])
 {
@@ -32,7 +31,7 @@ int main(int argc, char* argv[])
     orvane::FrontPanel panel({*port, clock, system, settings, orvane::defaultBandFolder()});
     system.setParentWindow(&panel);
     QObject::connect(&system, &orvane::QtSystemServices::noticed, &panel,
-                     [&](const QString& text) { panel.statusBar()->showMessage(text); });
+                     &orvane::FrontPanel::showNotice);
 
     // The trace reaches its file at the end of every event, so another process can follow it.
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
